@@ -1,0 +1,57 @@
+// The program-wide pseudo-random generator: a 32-bit linear congruential
+// generator whose exact sequence is part of the program's behaviour (a given
+// seed must give the same society and the same run on every machine).
+//
+// Plain C++ with no toolkit, so the model, the headless runner and the tests
+// can use it. The clock it reseeds from is injected: the window passes the
+// system clock, tests and the runner a fixed one.
+#pragma once
+
+#include <cstdint>
+
+namespace vorendal {
+
+// Milliseconds since midnight UTC: ((h * 60 + m) * 60 + s) * 1000 + ms,
+// so 0..86399999.
+class TimeOfDayClock {
+ public:
+  virtual ~TimeOfDayClock() = default;
+  virtual std::uint32_t MillisecondsSinceMidnight() const = 0;
+};
+
+class SystemClock final : public TimeOfDayClock {
+ public:
+  std::uint32_t MillisecondsSinceMidnight() const override;
+};
+
+class FixedClock final : public TimeOfDayClock {
+ public:
+  explicit FixedClock(std::uint32_t value) : value_(value) {}
+  std::uint32_t MillisecondsSinceMidnight() const override { return value_; }
+
+ private:
+  std::uint32_t value_;
+};
+
+class RandomGenerator {
+ public:
+  // The clock must outlive the generator.
+  explicit RandomGenerator(const TimeOfDayClock& clock) : clock_(&clock) {}
+
+  void Randomize() { RandSeed = clock_->MillisecondsSinceMidnight(); }
+
+  // A uniform integer in 0..n-1 (0 when n is 0): the upper 32 bits of the
+  // 64-bit product of the advanced seed and n.
+  std::int32_t Random(std::int32_t n) {
+    RandSeed = RandSeed * 134775813u + 1u;
+    return static_cast<std::int32_t>(
+        (static_cast<std::uint64_t>(RandSeed) * static_cast<std::uint32_t>(n)) >> 32);
+  }
+
+  std::uint32_t RandSeed = 0;
+
+ private:
+  const TimeOfDayClock* clock_;
+};
+
+}  // namespace vorendal
