@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QBitmap>
 #include <QIcon>
 #include <QPainter>
 #include <QScrollBar>
@@ -127,7 +128,14 @@ TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) {}
 
 TBitBtn::TBitBtn(QWidget* parent) : QPushButton(parent) {}
 
-void TBitBtn::SetGlyph(const QPixmap& glyph) {
+void TBitBtn::SetGlyph(const QPixmap& bitmap) {
+  // As with classic glyphs, the bottom-left pixel's colour is transparent.
+  QPixmap glyph = bitmap;
+  if (!glyph.isNull()) {
+    const QImage image = glyph.toImage();
+    glyph.setMask(QBitmap::fromImage(
+        image.createMaskFromColor(image.pixel(0, image.height() - 1), Qt::MaskInColor)));
+  }
   const int half = glyph.width() / 2;
   QIcon icon;
   icon.addPixmap(glyph.copy(0, 0, half, glyph.height()), QIcon::Normal);

@@ -1,6 +1,7 @@
 #include "platform/display.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>

@@ -66,3 +66,40 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 }
 
 }  // namespace vorendal
+
+namespace vorendal {
+
+namespace {
+
+QWidget* FocusTarget(QWidget* stop) {
+  if (auto* group = qobject_cast<TRadioGroup*>(stop)) {
+    const int index = group->ItemIndex();
+    return group->Item(index >= 0 ? index : 0);
+  }
+  return (stop->focusPolicy() & Qt::TabFocus) ? stop : nullptr;
+}
+
+}  // namespace
+
+bool TForm::focusNextPrevChild(bool next) {
+  if (tab_stops_.empty()) return QWidget::focusNextPrevChild(next);
+  QWidget* focus = QApplication::focusWidget();
+  const int count = static_cast<int>(tab_stops_.size());
+  int at = -1;
+  for (int i = 0; i < count; ++i) {
+    QWidget* stop = tab_stops_[static_cast<std::size_t>(i)];
+    if (focus != nullptr && (stop == focus || stop->isAncestorOf(focus))) at = i;
+  }
+  for (int step = 1; step <= count; ++step) {
+    const int k = at < 0 ? (next ? step - 1 : count - step)
+                         : ((at + (next ? step : -step)) % count + count) % count;
+    QWidget* target = FocusTarget(tab_stops_[static_cast<std::size_t>(k)]);
+    if (target != nullptr && target->isEnabled() && target->isVisibleTo(this)) {
+      target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace vorendal

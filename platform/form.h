@@ -9,6 +9,7 @@
 
 #include <QScrollArea>
 #include <QWidget>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/paint_box.h"
@@ -33,6 +34,9 @@ class TForm : public QWidget {
   void SetDefaultButton(QPushButton* button) { default_button_ = button; }
   QPushButton* DefaultButton() const { return default_button_; }
   QScrollArea* ScrollArea() const { return scroll_; }
+  // The order Tab visits the controls in. A radio group is one stop: its
+  // selected item takes the focus.
+  void SetTabOrder(std::vector<QWidget*> stops) { tab_stops_ = std::move(stops); }
 
   void Show() { show(); }
   void Close() { close(); }
@@ -40,6 +44,7 @@ class TForm : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool event(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void FitFrame();
@@ -47,6 +52,7 @@ class TForm : public QWidget {
   QScrollArea* scroll_;
   QWidget* client_;
   QPushButton* default_button_ = nullptr;
+  std::vector<QWidget*> tab_stops_;
   QSize outer_size_;
   bool frame_fitted_ = false;
 };
