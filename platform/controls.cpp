@@ -6,6 +6,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "platform/direct_paint.h"
+
 namespace vorendal {
 
 QFont MakeFont(const QString& face, int pixel_height, bool bold) {
@@ -34,6 +36,8 @@ TStaticText::TStaticText(QWidget* parent) : QLabel(parent) {
 }
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void TEdit::Refresh() { RenderNow(this); }
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -45,7 +45,7 @@ class TEdit : public QLineEdit {
   explicit TEdit(QWidget* parent = nullptr);
   void SetText(const QString& text) { setText(text); }
   // Repaints the edit at once, before returning, and nothing else.
-  void Refresh() { repaint(); }
+  void Refresh();
 };
 
 class TMemo : public QPlainTextEdit {

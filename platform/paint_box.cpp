@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "platform/direct_paint.h"
+
 namespace vorendal {
 
 TPaintBox::TPaintBox(QWidget* parent)
@@ -33,15 +35,14 @@ void TPaintBox::Resize(int width, int height) {
 }
 
 void TPaintBox::Flush(const QRect& rect) {
-  if (in_paint_ || !isVisible()) return;  // a paint shows its area when it ends
-  flushing_ = true;
-  repaint(rect);
-  flushing_ = false;
+  if (in_paint_) return;  // a paint shows its area when it ends
+  PaintNow(this, rect, [this, rect](QPainter& painter) { painter.drawImage(rect, image_, rect); });
 }
 
+// Only the platform asks for paints: our own flushes never come here.
 void TPaintBox::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();
-  if (!flushing_ && OnPaint && !in_paint_) {
+  if (OnPaint && !in_paint_) {
     in_paint_ = true;
     canvas_.SetClip(area);
     canvas_.Brush.Color = Color;

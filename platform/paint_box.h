@@ -1,11 +1,11 @@
 // A paint box: a widget whose pixels are an image of our own, drawn on
 // through its Canvas.
 //
-// Drawing outside a paint goes straight to the screen: each shape is shown,
-// by a synchronous repaint of the rectangle it touched, before the drawing
-// call returns, without the event loop. Such a flush only copies our pixels;
-// the paint handler runs only when the platform asks the box to paint, and
-// then drawing is confined to the part being repainted.
+// Drawing outside a paint goes straight to the screen: each shape is
+// flushed to the window system before the drawing call returns, without the
+// event loop. Such a flush only copies our pixels; the paint handler runs
+// only when the platform asks the box to paint, and then drawing is confined
+// to the part being repainted.
 #pragma once
 
 #include <QImage>
@@ -44,7 +44,6 @@ class TPaintBox : public QWidget {
   QImage image_;
   TCanvas canvas_;
   bool in_paint_ = false;
-  bool flushing_ = false;
 };
 
 }  // namespace vorendal

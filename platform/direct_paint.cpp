@@ -1,0 +1,39 @@
+#include "platform/direct_paint.h"
+
+#include <QBackingStore>
+#include <QPainter>
+#include <QWindow>
+
+namespace vorendal {
+
+bool PaintNow(QWidget* widget, const QRect& rect, const std::function<void(QPainter&)>& draw) {
+  QWidget* top = widget->window();
+  QWindow* handle = top->windowHandle();
+  QBackingStore* store = top->backingStore();
+  if (handle == nullptr || store == nullptr || !handle->isExposed() || !widget->isVisible()) {
+    return false;
+  }
+  const QRegion visible = widget->visibleRegion().intersected(rect);
+  if (visible.isEmpty()) return false;
+  const QPoint offset = widget->mapTo(top, QPoint(0, 0));
+  const QRegion on_window = visible.translated(offset);
+  store->beginPaint(on_window);
+  {
+    QPainter painter(store->paintDevice());
+    painter.setClipRegion(on_window);
+    painter.translate(offset);
+    draw(painter);
+  }
+  store->endPaint();
+  store->flush(on_window, handle);
+  return true;
+}
+
+bool RenderNow(QWidget* widget) {
+  return PaintNow(widget, widget->rect(), [widget](QPainter& painter) {
+    widget->render(&painter, QPoint(0, 0), QRegion(),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  });
+}
+
+}  // namespace vorendal

@@ -1,0 +1,341 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QtTest/QTest>
+
+#include "window/form1.h"
+
+namespace vorendal {
+namespace {
+
+// A clock that moves on by one millisecond each time it is read, so every
+// society differs from the one before.
+class CountingClock final : public TimeOfDayClock {
+ public:
+  explicit CountingClock(std::uint32_t start) : next_(start) {}
+  std::uint32_t MillisecondsSinceMidnight() const override { return next_++; }
+
+ private:
+  mutable std::uint32_t next_;
+};
+
+class WindowFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm1>(clock);
+    form->Show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QApplication::processEvents();
+  }
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  }
+  // Posts a click to the queue, as a user's click made during a run waits.
+  void QueueClick(QWidget* widget) {
+    const QPointF at = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(at);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QCoreApplication::postEvent(
+          widget, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier));
+    }
+  }
+  QStringList Log() const { return form->Memo1->Lines(); }
+
+  CountingClock clock{1000};
+  std::unique_ptr<TForm1> form;
+};
+
+TEST_F(WindowFixture, EveryControlHasItsPlaceTextAndFont) {
+  struct Row {
+    QWidget* control;
+    const char* kind;
+    QRect bounds;
+    QString text;
+    int font_pixels;
+    bool bold;
+  };
+  TForm1& f = *form;
+  const Row rows[] = {
+      {f.StaticText1, "vorendal::TStaticText", {61, 2, 248, 31}, "Tamblewick", 19, false},
+      {f.StaticText2, "vorendal::TStaticText", {342, 8, 84, 22}, "Model No.1", 13, false},
+      {f.MapBox, "vorendal::TPaintBox", {24, 40, 400, 400}, "", 12, false},
+      {f.Image1, "vorendal::TImage", {472, 40, 113, 113}, "", 12, false},
+      {f.Memo1, "vorendal::TMemo", {432, 168, 161, 265}, "", 12, false},
+      {f.Label2, "vorendal::TLabel", {72, 480, 48, 16}, "Round", 16, true},
+      {f.Edit1, "vorendal::TEdit", {128, 480, 40, 21}, "", 13, false},
+      {f.Label3, "vorendal::TLabel", {56, 510, 67, 16}, "Iteration", 16, true},
+      {f.Edit2, "vorendal::TEdit", {128, 510, 40, 21}, "", 13, false},
+      {f.Panel1, "vorendal::TPanel", {232, 464, 361, 97}, "", 12, false},
+      {f.RadioGroup2, "vorendal::TRadioGroup", {128, 16, 100, 49}, "Minimum", 13, true},
+      {f.RadioGroup1, "vorendal::TRadioGroup", {248, 480, 100, 50}, "Rounds", 13, true},
+      {f.CheckBox1, "vorendal::TCheckBox", {368, 536, 81, 17}, "LifeTime", 13, true},
+      {f.BitBtn1, "vorendal::TBitBtn", {488, 480, 75, 25}, "Start", 13, true},
+      {f.BitBtn2, "vorendal::TBitBtn", {488, 512, 75, 24}, "End", 13, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    EXPECT_STREQ(row.control->metaObject()->className(), row.kind);
+    EXPECT_EQ(row.control->geometry(), row.bounds);
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(row.control)) text = label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(row.control)) text = button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(row.control)) text = group->title();
+    if (qobject_cast<TImage*>(row.control) == nullptr) {
+      EXPECT_EQ(text, row.text);
+    }
+    EXPECT_EQ(row.control->font().pixelSize(), row.font_pixels);
+    EXPECT_EQ(row.control->font().bold(), row.bold);
+  }
+  EXPECT_EQ(f.RadioGroup2->parentWidget(), f.Panel1);
+  EXPECT_EQ(f.RadioGroup2->mapTo(f.Client(), QPoint(0, 0)), QPoint(360, 480));
+  EXPECT_EQ(f.windowTitle(), "Vorendal");
+  EXPECT_EQ(f.pos(), QPoint(227, 60));
+  EXPECT_EQ(f.frameGeometry().size(), QSize(623, 610));
+  EXPECT_EQ(f.StaticText1->font().family(), "Arial Black");
+  EXPECT_EQ(f.MapBox->font().family(), "Times New Roman");
+  EXPECT_EQ(f.BitBtn1->font().family(), QStringLiteral("ＭＳ ゴシック"));
+  EXPECT_EQ(f.Edit1->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(f.font().pixelSize(), 12);
+  // Rounds: "1" and "50" in the first column, "100" and "200" in the second.
+  EXPECT_EQ(f.RadioGroup1->Item(0)->x(), f.RadioGroup1->Item(1)->x());
+  EXPECT_EQ(f.RadioGroup1->Item(2)->x(), f.RadioGroup1->Item(3)->x());
+  EXPECT_LT(f.RadioGroup1->Item(0)->x(), f.RadioGroup1->Item(2)->x());
+  EXPECT_LT(f.RadioGroup1->Item(0)->y(), f.RadioGroup1->Item(1)->y());
+  EXPECT_EQ(f.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(f.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  // The picture is centred in its frame; the glyphs are 18 x 18.
+  EXPECT_EQ(f.Image1->pixmap().size(), QSize(110, 110));
+  EXPECT_EQ(f.Image1->alignment(), Qt::AlignCenter);
+  EXPECT_EQ(f.BitBtn1->iconSize(), QSize(18, 18));
+  EXPECT_FALSE(f.BitBtn1->icon().isNull());
+  EXPECT_FALSE(f.BitBtn2->icon().isNull());
+  EXPECT_FALSE(f.windowIcon().isNull());
+  // Controls over the panel are the window's, drawn above it.
+  EXPECT_EQ(f.BitBtn1->parentWidget(), f.Client());
+  EXPECT_EQ(f.Client()->childAt(500, 490), f.BitBtn1);
+}
+
+TEST_F(WindowFixture, StartsWithTheDesignedSettingsAndASocietyOnTheMap) {
+  EXPECT_EQ(form->RadioGroup1->ItemIndex(), 1);  // "50"
+  EXPECT_EQ(form->RadioGroup2->ItemIndex(), 0);  // "0.25"
+  EXPECT_FALSE(form->CheckBox1->Checked());
+  EXPECT_TRUE(form->Edit1->text().isEmpty());
+  EXPECT_TRUE(form->Edit2->text().isEmpty());
+  EXPECT_TRUE(Log().isEmpty());
+  EXPECT_EQ(QApplication::focusWidget(), form->BitBtn1);
+  EXPECT_EQ(form->MapBox->size(), QSize(400, 400));
+  // The map shows the society: a disc wherever an agent stands.
+  const Society& s = form->CurrentSociety();
+  int discs = 0;
+  for (int x = 1; x <= GridSize; ++x) {
+    for (int y = 1; y <= GridSize; ++y) {
+      const bool lit = form->MapBox->Surface().pixel((x - 1) * 8 + 4, (y - 1) * 8 + 3) != 0xFF000000;
+      ASSERT_EQ(lit, s.Grid(x, y) != 0) << x << "," << y;
+      discs += lit;
+    }
+  }
+  EXPECT_EQ(discs, 2000);
+}
+
+TEST_F(WindowFixture, ARunOfOneRoundLogsItsLineAndTheEndAndTheLogIsKept) {
+  form->RadioGroup1->SetItemIndex(0);  // "1"
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  QStringList log = Log();
+  ASSERT_EQ(log.size(), 2);
+  EXPECT_TRUE(log[0].startsWith("1 : ")) << log[0].toStdString();
+  EXPECT_EQ(log[1], "Normal End of Job");
+  EXPECT_EQ(form->Edit1->text(), "1");
+  EXPECT_EQ(form->Edit2->text(), "2000");
+
+  form->RadioGroup2->SetItemIndex(1);  // "0.5"
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  log = Log();
+  ASSERT_EQ(log.size(), 4);
+  EXPECT_TRUE(log[2].startsWith("1 : "));
+  EXPECT_EQ(log[3], "Normal End of Job");
+}
+
+TEST_F(WindowFixture, ReadOutsAreRepaintedAtOnceAndTheLogNotUntilTheRunIsOver) {
+  form->RadioGroup1->SetItemIndex(0);
+  struct PaintCounter : QObject {
+    QWidget* watched = nullptr;
+    int paints = 0;
+    bool eventFilter(QObject* object, QEvent* event) override {
+      if (object == watched && event->type() == QEvent::Paint) ++paints;
+      return false;
+    }
+  } edit_paints, log_paints;
+  edit_paints.watched = form->Edit2;
+  log_paints.watched = form->Memo1->viewport();
+  form->Edit2->installEventFilter(&edit_paints);
+  form->Memo1->viewport()->installEventFilter(&log_paints);
+  int shown_and_painted = 0;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(),
+                   [&] { shown_and_painted += edit_paints.paints; });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_GE(edit_paints.paints, 2000);
+  EXPECT_EQ(log_paints.paints, 0);
+  EXPECT_EQ(Log().size(), 2);
+  QApplication::processEvents();
+  EXPECT_GT(log_paints.paints, 0);  // the log catches up once the loop runs
+}
+
+TEST_F(WindowFixture, EnterClicksTheFocusedButtonOrElseEndUnlessTheLogTakesIt) {
+  form->RadioGroup1->SetItemIndex(0);
+  Press(Qt::Key_Return);  // focus on Start
+  EXPECT_EQ(Log().size(), 2);
+  EXPECT_TRUE(form->isVisible());
+
+  form->Memo1->setFocus();
+  Press(Qt::Key_Return);  // a new line in the log
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(form->Memo1->toPlainText().count('\n'), 2);
+
+  Press(Qt::Key_Return, Qt::ShiftModifier);  // with Shift: never End
+  EXPECT_TRUE(form->isVisible());
+
+  struct Case {
+    const char* name;
+    QWidget* focus;
+  };
+  for (const Case& c : {Case{"End", form->BitBtn2}, Case{"read-out", form->Edit1},
+                        Case{"radio group", form->RadioGroup2->Item(0)},
+                        Case{"check box", form->CheckBox1}}) {
+    SCOPED_TRACE(c.name);
+    form->Show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    c.focus->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), c.focus);
+    const auto lines = Log().size();
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());  // End closed the window
+    EXPECT_EQ(Log().size(), lines);
+  }
+}
+
+TEST_F(WindowFixture, TabVisitsTheControlsInTheirOrderAndNeverTheStaticTexts) {
+  TForm1& f = *form;
+  const std::vector<QWidget*> order = {f.BitBtn2,   f.RadioGroup2->Item(0), f.Edit1,
+                                       f.Edit2,     f.Memo1,                f.RadioGroup1->Item(1),
+                                       f.CheckBox1, f.BitBtn1};
+  ASSERT_EQ(QApplication::focusWidget(), f.BitBtn1);
+  for (QWidget* next : order) {
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+  }
+  Press(Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), f.CheckBox1);
+}
+
+TEST_F(WindowFixture, ArrowsMoveTheSelectionAndSpaceTicksTheCheckBox) {
+  form->RadioGroup2->Item(0)->setFocus();
+  Press(Qt::Key_Down);
+  EXPECT_EQ(form->RadioGroup2->ItemIndex(), 1);
+  form->CheckBox1->setFocus();
+  Press(Qt::Key_Space);
+  EXPECT_TRUE(form->CheckBox1->Checked());
+  EXPECT_TRUE(form->LifeTimeOption());
+  EXPECT_EQ(form->Threshold(), 0.5);
+}
+
+TEST_F(WindowFixture, AStartClickedDuringARunStartsTheNextRunAfterIt) {
+  form->RadioGroup1->SetItemIndex(0);
+  bool queued = false;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
+    if (!queued) QueueClick(form->BitBtn1);
+    queued = true;
+  });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_EQ(Log().size(), 2);  // the queued click waited
+  QApplication::processEvents();
+  const QStringList log = Log();
+  ASSERT_EQ(log.size(), 4);
+  EXPECT_EQ(log[1], "Normal End of Job");
+  EXPECT_EQ(log[3], "Normal End of Job");
+}
+
+TEST_F(WindowFixture, AnEndClickedDuringARunClosesTheWindowAfterIt) {
+  form->RadioGroup1->SetItemIndex(0);
+  bool queued = false;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
+    if (!queued) QueueClick(form->BitBtn2);
+    queued = true;
+  });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(Log().back(), "Normal End of Job");
+  QApplication::processEvents();
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(WindowFixture, AMapRepaintRequestedDuringARunReplacesTheSocietyOnlyAfterIt) {
+  form->RadioGroup1->SetItemIndex(0);
+  bool requested = false;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
+    if (!requested) form->MapBox->update();
+    requested = true;
+  });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  const Society after_run = form->CurrentSociety();
+  ASSERT_TRUE(requested);
+  QTest::qWait(100);  // repaints come through the event loop, on Qt's update timer
+  int differ = 0;
+  for (int x = 1; x <= GridSize; ++x) {
+    for (int y = 1; y <= GridSize; ++y) differ += after_run.Grid(x, y) != form->CurrentSociety().Grid(x, y);
+  }
+  EXPECT_GT(differ, 0);  // the map's repaint made a new society after the run
+}
+
+TEST_F(WindowFixture, ASmallWindowScrollsAndBlackensOnlyThePartOfTheMapWithinItsSize) {
+  form->resize(300, 250);
+  QApplication::processEvents();
+  EXPECT_TRUE(form->ScrollArea()->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(form->ScrollArea()->verticalScrollBar()->isVisible());
+  EXPECT_EQ(form->MapBox->geometry(), QRect(24, 40, 400, 400));  // nothing moves
+  form->StrategyMap(form.get());
+  const QImage& map = form->MapBox->Surface();
+  EXPECT_EQ(map.pixel(299, 249), 0xFF000000);
+  int lit_right = 0;
+  for (int y = 0; y < 400; ++y) {
+    for (int x = 300; x < 400; ++x) lit_right += map.pixel(x, y) != 0xFF000000;
+  }
+  EXPECT_GT(lit_right, 0);  // columns 300..399 keep their discs
+  form->RadioGroup1->SetItemIndex(0);
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_EQ(Log().back(), "Normal End of Job");
+}
+
+TEST_F(WindowFixture, TextTypedIntoTheReadOutsAndLogIsNeverReadBack) {
+  form->Edit1->setFocus();
+  QTest::keyClicks(form->Edit1, "abc");
+  QTest::keyClicks(form->Memo1, "notes");
+  form->RadioGroup1->SetItemIndex(0);
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_EQ(form->Edit1->text(), "1");
+  const QStringList log = Log();
+  EXPECT_EQ(log.front(), "notes");
+  EXPECT_EQ(log.back(), "Normal End of Job");
+}
+
+TEST(WindowFonts, NamedFacesResolveToInstalledSubstitutes) {
+  const std::pair<QString, QString> faces[] = {{QStringLiteral("ＭＳ Ｐゴシック"), "IPAPGothic"},
+                                               {QStringLiteral("ＭＳ ゴシック"), "IPAGothic"},
+                                               {"Arial Black", "Lato Black"},
+                                               {"Times New Roman", "Liberation Serif"}};
+  for (const auto& [face, substitute] : faces) {
+    if (!QFontDatabase::hasFamily(substitute)) GTEST_SKIP() << "fonts not installed";
+    QFont font(face);
+    font.setPixelSize(13);
+    EXPECT_EQ(QFontInfo(font).family(), substitute) << face.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace vorendal
