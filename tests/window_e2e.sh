@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The real program in a real X server (Xvfb): the window appears with its
+# caption, its map shows 2000 discs and 500 black cells, Enter starts a run,
+# Tab and Enter press End and the program exits 0.
+# usage: window_e2e.sh VORENDAL SCREEN_GRAB MAP_CHECK
+set -euo pipefail
+vorendal=$1 grab=$2 check=$3
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work
+trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+app= xvfb=
+
+exec 3>"$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$work/displayfd")
+echo "display $DISPLAY"
+
+"$vorendal" >"$work/out.log" 2>"$work/err.log" &
+app=$!
+win=$(timeout 20 xdotool search --sync --name '^Vorendal$' | head -n1)
+[ -n "$win" ] || { echo "no window titled Vorendal"; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$win")"  # X, Y: the client's corner
+echo "window $win at $X,$Y"
+sleep 1
+
+shot() { "$grab" "$work/$1.png" $((X + 24)) $((Y + 40)) 400 400; }
+shot before
+"$check" "$work/before.png"
+
+xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
+sleep 0.3
+xdotool key Return  # Start has the focus: a run
+# The run is over once the map stops changing.
+sleep 1
+shot a
+for _ in $(seq 120); do
+  sleep 0.5
+  shot b
+  cmp -s "$work/a.png" "$work/b.png" && break
+  mv "$work/b.png" "$work/a.png"
+done
+"$check" "$work/a.png"
+cmp -s "$work/before.png" "$work/a.png" && { echo "the run did not redraw the map"; exit 1; }
+
+xdotool key Tab Return  # focus to End, then press it
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then echo "End did not end the program"; exit 1; fi
+status=0
+wait "$app" || status=$?
+app=
+echo "exit code $status"
+cat "$work/err.log"
+[ "$status" -eq 0 ]
