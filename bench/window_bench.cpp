@@ -3,6 +3,8 @@
 // a bare single-line edit set to a number and repainted at once, as many
 // times as the run has turns, in the same process and session.
 // Needs a display (e.g. xvfb-run). usage: window-bench [turns-for-the-floor]
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QtTest/QTest>
@@ -24,7 +26,6 @@ double Seconds(std::chrono::steady_clock::duration d) {
 int main(int argc, char** argv) {
   using namespace vorendal;
   if (!PrepareDisplay("window-bench")) return 1;
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
   DisplayReady();
   InstallFontSubstitutes();
@@ -65,5 +66,8 @@ int main(int argc, char** argv) {
               run_s, run_us);
   std::printf("ratio run / floor: %.2f\n", run_us / floor_us);
   std::printf("last log line: %s\n", qPrintable(form.Memo1->Lines().back()));
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("peak resident memory of this process: %ld KiB\n", usage.ru_maxrss);
   return 0;
 }

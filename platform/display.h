@@ -4,6 +4,8 @@
 
 namespace vorendal {
 
+// Makes the platform choices the program runs best with (whole-number
+// screen scaling, immediate X flushes), then checks for a display.
 // Returns false, after one line on stderr, when no display is configured.
 // When one is configured but cannot be reached, the same line is printed and
 // the process exits with code 1 instead of aborting.

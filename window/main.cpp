@@ -7,10 +7,6 @@
 
 int main(int argc, char** argv) {
   if (!vorendal::PrepareDisplay("vorendal")) return 1;
-  // Whole-number scale factors keep every map pixel a whole block of
-  // device pixels on high-density screens.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
   vorendal::DisplayReady();
   QApplication::setApplicationName("Vorendal");
