@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real X server (Xvfb): the window appears with its
 # caption, its map shows 2000 discs and 500 black cells, Enter starts a run,
-# Tab and Enter press End and the program exits 0.
+# Tab and Enter press End and the program exits 0; End clicked during a run
+# ends the program, with code 0, once the run is over.
 # usage: window_e2e.sh VORENDAL SCREEN_GRAB MAP_CHECK
 set -euo pipefail
 vorendal=$1 grab=$2 check=$3
@@ -52,4 +53,26 @@ wait "$app" || status=$?
 app=
 echo "exit code $status"
 cat "$work/err.log"
+[ "$status" -eq 0 ]
+
+# End clicked during a run: the click waits, the run finishes, then the
+# program ends with code 0.
+"$vorendal" >"$work/out.log" 2>"$work/err.log" &
+app=$!
+win=$(timeout 20 xdotool search --sync --name '^Vorendal$' | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$win")"
+sleep 1
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+click 372 544   # LifeTime: a run of all 50 rounds
+sleep 0.3
+click 525 492   # Start
+sleep 0.5
+click 525 524   # End, during the run
+sleep 0.5
+kill -0 "$app" 2>/dev/null || { echo "the program ended before its run was over"; exit 1; }
+for _ in $(seq 600); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+status=0
+wait "$app" || status=$?
+app=
+echo "End during a run: exit code $status"
 [ "$status" -eq 0 ]

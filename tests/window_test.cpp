@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QApplication>
+#include <QCloseEvent>
+#include <QWindow>
+#include <cstdio>
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -322,6 +327,80 @@ TEST_F(WindowFixture, TextTypedIntoTheReadOutsAndLogIsNeverReadBack) {
   const QStringList log = Log();
   EXPECT_EQ(log.front(), "notes");
   EXPECT_EQ(log.back(), "Normal End of Job");
+}
+
+TEST_F(WindowFixture, StartClickedManyTimesDuringARunGivesThatManyRunsInTurn) {
+  form->RadioGroup1->SetItemIndex(0);
+  int queued = 0;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
+    if (queued == 0) {
+      for (int k = 0; k < 5; ++k) QueueClick(form->BitBtn1);
+    }
+    ++queued;
+  });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  QApplication::processEvents();
+  const QStringList log = Log();
+  ASSERT_EQ(log.size(), 12);  // the first run and five more, one after another
+  for (int run = 0; run < 6; ++run) {
+    EXPECT_TRUE(log[2 * run].startsWith("1 : ")) << run;
+    EXPECT_EQ(log[2 * run + 1], "Normal End of Job") << run;
+  }
+}
+
+TEST_F(WindowFixture, ClosingTheWindowDuringARunClosesItAfterTheRun) {
+  form->RadioGroup1->SetItemIndex(0);
+  bool queued = false;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
+    if (!queued) QCoreApplication::postEvent(form->windowHandle(), new QCloseEvent);
+    queued = true;
+  });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(Log().back(), "Normal End of Job");
+  QApplication::processEvents();
+  EXPECT_FALSE(form->isVisible());
+}
+
+long ResidentKib() {
+  long pages = 0, resident = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// A long session: a hundred runs, each started by a click queued during the
+// one before. The log keeps every run's lines in order and the resident
+// memory stays flat after the first run.
+TEST_F(WindowFixture, AHundredRunsInASessionKeepTheLogAndTheMemoryFlat) {
+  form->RadioGroup1->SetItemIndex(0);
+  int runs_started = 0;
+  long after_first = 0;
+  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&](const QString& turn) {
+    if (turn != "1") return;  // each run's first turn
+    ++runs_started;
+    if (runs_started == 2) after_first = ResidentKib();
+    if (runs_started < 100) QueueClick(form->BitBtn1);
+  });
+  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  for (int spins = 0; spins < 100000 && Log().size() < 200; ++spins) {
+    QApplication::processEvents();
+  }
+  QApplication::processEvents();
+  const long after_all = ResidentKib();
+  const QStringList log = Log();
+  ASSERT_EQ(log.size(), 200);
+  for (int run = 0; run < 100; ++run) {
+    ASSERT_TRUE(log[2 * run].startsWith("1 : ")) << run;
+    ASSERT_EQ(log[2 * run + 1], "Normal End of Job") << run;
+  }
+  std::printf("resident memory after the first run %ld KiB, after 100 runs %ld KiB\n",
+              after_first, after_all);
+#if !defined(__SANITIZE_ADDRESS__)
+  EXPECT_LT(after_all - after_first, 1024);
+#endif
 }
 
 TEST(WindowFonts, NamedFacesResolveToInstalledSubstitutes) {
