@@ -36,7 +36,6 @@ void WholeRun(benchmark::State& state, std::int32_t rounds, double threshold, bo
     driver.Execute();
     benchmark::DoNotOptimize(driver.Round);
   }
-  state.SetLabel("ms per run");
 }
 
 void BM_Run200RoundsHalfLifetime(benchmark::State& state) { WholeRun(state, 200, 0.5, true); }

@@ -47,11 +47,6 @@ Rules::Rules(Society& society, RandomGenerator& random, MapPainter& map, double 
       threshold_(threshold),
       needed_(LikeNeighboursNeeded(threshold)) {}
 
-bool Rules::IsSatisfied(int i) const {
-  const TAgent& a = society_.Agents(i);
-  return society_.LikeNeighbours(a.X, a.Y, a.Color) >= needed_;
-}
-
 TNewCell Rules::FindNewCell(int i) {
   if (needed_ > 4) return {};
   const int color = society_.Agents(i).Color;

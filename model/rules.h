@@ -49,7 +49,10 @@ class Rules {
   double Threshold() const { return threshold_; }
 
   // AgentSimilarity(i) >= Threshold; a share equal to the minimum satisfies.
-  bool IsSatisfied(int i) const;
+  bool IsSatisfied(int i) const {
+    const TAgent& a = society_.Agents(i);
+    return society_.LikeNeighbours(a.X, a.Y, a.Color) >= needed_;
+  }
 
   // A qualifying empty cell chosen with equal chance among all of them, the
   // k-th in scan order for k = Random(count) + 1; (0, 0), drawing nothing,

@@ -76,13 +76,10 @@ void RunDriver::BeginRound() {
 
 void RunDriver::ShuffleOrder() {
   std::iota(Order.begin() + 1, Order.end(), 1);
-  for (int pass = 0; pass < 10; ++pass) {
-    for (int swap = 0; swap < AgentCount; ++swap) {
-      const auto a = static_cast<std::size_t>(random_.Random(AgentCount) + 1);
-      const auto b = static_cast<std::size_t>(random_.Random(AgentCount) + 1);
-      std::swap(Order[a], Order[b]);
-    }
-  }
+  // 10 passes of 2000 swaps: 20 000 pairs of draws, a before b.
+  random_.DrawPairs(10 * AgentCount, AgentCount, [this](std::int32_t a, std::int32_t b) {
+    std::swap(Order[static_cast<std::size_t>(a + 1)], Order[static_cast<std::size_t>(b + 1)]);
+  });
 }
 
 void RunDriver::BeginTurn() {

@@ -41,20 +41,23 @@ void Society::Clear() {
   for (unsigned g = 0; g < GroupCount; ++g) {
     like_[g].fill(0);
     for (auto& set : empty_with_[g]) set.fill(0);
+    for (auto& words : in_word_[g]) words.fill(0);
     count_[g].fill(0);
     for (int cell = 0; cell < CellCount; ++cell) Insert(g, 0, cell);
   }
 }
 
 void Society::Insert(unsigned group, unsigned level, int cell) {
-  empty_with_[group][level][static_cast<unsigned>(cell) / 64] |= std::uint64_t{1}
-                                                                 << (static_cast<unsigned>(cell) % 64);
+  const unsigned word = static_cast<unsigned>(cell) / 64;
+  empty_with_[group][level][word] |= std::uint64_t{1} << (static_cast<unsigned>(cell) % 64);
+  ++in_word_[group][level][word];
   ++count_[group][level];
 }
 
 void Society::Remove(unsigned group, unsigned level, int cell) {
-  empty_with_[group][level][static_cast<unsigned>(cell) / 64] &=
-      ~(std::uint64_t{1} << (static_cast<unsigned>(cell) % 64));
+  const unsigned word = static_cast<unsigned>(cell) / 64;
+  empty_with_[group][level][word] &= ~(std::uint64_t{1} << (static_cast<unsigned>(cell) % 64));
+  --in_word_[group][level][word];
   --count_[group][level];
 }
 
@@ -103,11 +106,11 @@ void Society::MoveAgentTo(int i, int X, int Y) {
 
 int Society::NthQualifying(int color, int level, int k) const {
   const auto& words = empty_with_[Group(color)][Lvl(level)];
+  const auto& in_word = in_word_[Group(color)][Lvl(level)];
   unsigned remaining = static_cast<unsigned>(k);
   for (unsigned w = 0; w < kWords; ++w) {
-    const auto here = static_cast<unsigned>(__builtin_popcountll(words[w]));
-    if (remaining > here) {
-      remaining -= here;
+    if (remaining > in_word[w]) {
+      remaining -= in_word[w];
       continue;
     }
     std::uint64_t bits = words[w];

@@ -96,6 +96,9 @@ class Society {
   std::array<TAgent, AgentCount + 1> agents_{};  // 1-based; [0] unused
   std::array<std::array<std::uint8_t, CellCount>, GroupCount> like_{};
   std::array<std::array<CellSet, kLevels>, GroupCount> empty_with_{};
+  // Set bits per word of each set, so that finding the k-th cell needs no
+  // population count (a library call on CPUs without the instruction).
+  std::array<std::array<std::array<std::uint8_t, kWords>, kLevels>, GroupCount> in_word_{};
   std::array<std::array<int, kLevels>, GroupCount> count_{};
 };
 

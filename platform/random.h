@@ -48,6 +48,27 @@ class RandomGenerator {
         (static_cast<std::uint64_t>(RandSeed) * static_cast<std::uint32_t>(n)) >> 32);
   }
 
+  // `pairs` pairs of draws below n, in order: f(first, second) for each.
+  // The same values as calling Random twice per pair, computed faster: the
+  // second draw's seed is reached from the pair's starting seed in one
+  // step, so the two multiplications need not wait for each other.
+  template <class F>
+  void DrawPairs(int pairs, std::int32_t n, F&& f) {
+    constexpr std::uint32_t kMul = 134775813u;
+    constexpr std::uint32_t kMul2 = kMul * kMul;
+    constexpr std::uint32_t kAdd2 = kMul + 1u;
+    const auto bound = static_cast<std::uint64_t>(static_cast<std::uint32_t>(n));
+    std::uint32_t seed = RandSeed;
+    for (int p = 0; p < pairs; ++p) {
+      const std::uint32_t first = seed * kMul + 1u;
+      const std::uint32_t second = seed * kMul2 + kAdd2;
+      f(static_cast<std::int32_t>((first * bound) >> 32),
+        static_cast<std::int32_t>((second * bound) >> 32));
+      seed = second;
+    }
+    RandSeed = seed;
+  }
+
   std::uint32_t RandSeed = 0;
 
  private:

@@ -45,6 +45,23 @@ TEST(RandomGenerator, DrawsStayBelowTheBound) {
   EXPECT_EQ(random.Random(1), 0);
 }
 
+TEST(RandomGenerator, PairsOfDrawsEqualSingleDrawsInOrder) {
+  const FixedClock clock(45296789);
+  RandomGenerator single(clock), paired(clock);
+  single.Randomize();
+  paired.Randomize();
+  int pairs = 0;
+  for (const std::int32_t n : {2000, 50, 1, 7, 0x7FFFFFFF}) {
+    paired.DrawPairs(1000, n, [&](std::int32_t a, std::int32_t b) {
+      ASSERT_EQ(a, single.Random(n));
+      ASSERT_EQ(b, single.Random(n));
+      ++pairs;
+    });
+    ASSERT_EQ(paired.RandSeed, single.RandSeed);
+  }
+  EXPECT_EQ(pairs, 5000);
+}
+
 TEST(SystemClock, GivesTheTimeOfDayInMilliseconds) {
   EXPECT_LT(SystemClock().MillisecondsSinceMidnight(), 86400000u);
 }
