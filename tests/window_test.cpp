@@ -56,6 +56,32 @@ class WindowFixture : public ::testing::Test {
   std::unique_ptr<TForm1> form;
 };
 
+// Creation draws a society on the hidden map; the first paint the event
+// loop handles draws another, the one the user sees.
+TEST(WindowStart, CreationPaintsTheMapAndTheFirstPaintPaintsItAgain) {
+  CountingClock clock(500);
+  TForm1 form(clock);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.MapBox->size(), QSize(400, 400));
+  const Society created = form.CurrentSociety();
+  int agents = 0;
+  for (int x = 1; x <= GridSize; ++x) {
+    for (int y = 1; y <= GridSize; ++y) agents += created.Grid(x, y) != 0;
+  }
+  EXPECT_EQ(agents, 2000);
+  const TAgent& first = created.Agents(1);
+  EXPECT_EQ(form.MapBox->Surface().pixel((first.X - 1) * 8 + 4, (first.Y - 1) * 8 + 3),
+            ToRgb(GroupColors[first.Color]));
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  QApplication::processEvents();
+  int differ = 0;
+  for (int x = 1; x <= GridSize; ++x) {
+    for (int y = 1; y <= GridSize; ++y) differ += created.Grid(x, y) != form.CurrentSociety().Grid(x, y);
+  }
+  EXPECT_GT(differ, 0);
+}
+
 TEST_F(WindowFixture, EveryControlHasItsPlaceTextAndFont) {
   struct Row {
     QWidget* control;
