@@ -2,7 +2,8 @@
 # The real program in a real X server (Xvfb): the window appears with its
 # caption, its map shows 2000 discs and 500 black cells, Enter starts a run,
 # Tab and Enter press End and the program exits 0; End clicked during a run
-# ends the program, with code 0, once the run is over.
+# ends the program, with code 0, once the run is over; on a screen scaled by
+# 2 the map stays crisp.
 # usage: window_e2e.sh VORENDAL SCREEN_GRAB MAP_CHECK
 set -euo pipefail
 vorendal=$1 grab=$2 check=$3
@@ -12,7 +13,7 @@ trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 app= xvfb=
 
 exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1600x1400x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$work/displayfd")
@@ -76,3 +77,15 @@ wait "$app" || status=$?
 app=
 echo "End during a run: exit code $status"
 [ "$status" -eq 0 ]
+
+# On a screen scaled by 2 the window scales as a whole and every map pixel
+# is a 2 x 2 block.
+QT_SCALE_FACTOR=2 "$vorendal" >"$work/out.log" 2>"$work/err.log" &
+app=$!
+win=$(timeout 20 xdotool search --sync --name '^Vorendal$' | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$win")"
+sleep 1
+"$grab" "$work/scaled.png" $((X + 48)) $((Y + 80)) 800 800
+"$check" "$work/scaled.png" 2
+kill "$app"; wait "$app" 2>/dev/null || true
+app=

@@ -1,21 +1,37 @@
-// Checks a screenshot of the map (400 x 400 pixels): every cell is either
-// entirely black or holds one disc, aqua or red, inside its columns 1..7 and
-// rows 1..6, with column 0 and rows 0 and 7 black. Prints the counts and
-// exits 0 when there are 2000 discs and 500 empty cells.
+// Checks a screenshot of the map (400 x 400 pixels, or 400 scale by 400
+// scale on a scaled screen, where every map pixel must be a uniform block):
+// every cell is either entirely black or holds one disc, aqua or red, inside
+// its columns 1..7 and rows 1..6, with column 0 and rows 0 and 7 black.
+// Prints the counts and exits 0 when there are 2000 discs and 500 empty cells.
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: map-check map.png\n");
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: map-check map.png [scale]\n");
     return 2;
   }
-  const QImage map = QImage(argv[1]).convertToFormat(QImage::Format_RGB32);
-  if (map.width() < 400 || map.height() < 400) {
+  const QImage shot = QImage(argv[1]).convertToFormat(QImage::Format_RGB32);
+  const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+  if (scale < 1 || shot.width() < 400 * scale || shot.height() < 400 * scale) {
     std::fprintf(stderr, "map-check: %s is not a 400 x 400 map\n", argv[1]);
     return 2;
   }
+  // Every map pixel a whole, uniform block of screen pixels.
+  QImage map(400, 400, QImage::Format_RGB32);
+  int blurred = 0;
+  for (int y = 0; y < 400; ++y) {
+    for (int x = 0; x < 400; ++x) {
+      const QRgb p = shot.pixel(x * scale, y * scale);
+      for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) blurred += shot.pixel(x * scale + dx, y * scale + dy) != p;
+      }
+      map.setPixel(x, y, p);
+    }
+  }
+  if (blurred != 0) std::fprintf(stderr, "map-check: %d screen pixels break their blocks\n", blurred);
   const QRgb black = qRgb(0, 0, 0), aqua = qRgb(0, 255, 255), red = qRgb(255, 0, 0);
   int discs = 0, empty = 0, bad = 0;
   for (int cx = 0; cx < 50; ++cx) {
@@ -44,5 +60,5 @@ int main(int argc, char** argv) {
     }
   }
   std::printf("discs=%d empty=%d bad=%d\n", discs, empty, bad);
-  return discs == 2000 && empty == 500 && bad == 0 ? 0 : 1;
+  return discs == 2000 && empty == 500 && bad == 0 && blurred == 0 ? 0 : 1;
 }
