@@ -31,7 +31,12 @@ class TForm : public QWidget {
   void SetBounds(int left, int top, int width, int height);
   int OuterWidth() const { return frameGeometry().width(); }
   int OuterHeight() const { return frameGeometry().height(); }
-  void SetDefaultButton(QPushButton* button) { default_button_ = button; }
+  // The button Enter clicks when the focus is on no other button; it wears
+  // the default button's frame.
+  void SetDefaultButton(QPushButton* button) {
+    default_button_ = button;
+    button->setDefault(true);
+  }
   QPushButton* DefaultButton() const { return default_button_; }
   QScrollArea* ScrollArea() const { return scroll_; }
   // The order Tab visits the controls in. A radio group is one stop: its

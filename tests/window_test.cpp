@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QWindow>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -26,6 +28,14 @@ class CountingClock final : public TimeOfDayClock {
  private:
   mutable std::uint32_t next_;
 };
+
+int CellsThatDiffer(const Society& a, const Society& b) {
+  int differ = 0;
+  for (int x = 1; x <= GridSize; ++x) {
+    for (int y = 1; y <= GridSize; ++y) differ += a.Grid(x, y) != b.Grid(x, y);
+  }
+  return differ;
+}
 
 class WindowFixture : public ::testing::Test {
  protected:
@@ -51,6 +61,20 @@ class WindowFixture : public ::testing::Test {
     }
   }
   QStringList Log() const { return form->Memo1->Lines(); }
+  // Calls `action` once, at the first turn of the next run, while the run
+  // holds the event loop.
+  void AtFirstTurn(std::function<void()> action) {
+    auto done = std::make_shared<bool>(false);
+    QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [done, action] {
+      if (!*done) action();
+      *done = true;
+    });
+  }
+  // Rounds "1", then a click on Start, which returns when the run is over.
+  void RunOneRound() {
+    form->RadioGroup1->SetItemIndex(0);
+    QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  }
 
   CountingClock clock{1000};
   std::unique_ptr<TForm1> form;
@@ -75,11 +99,7 @@ TEST(WindowStart, CreationPaintsTheMapAndTheFirstPaintPaintsItAgain) {
   form.Show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   QApplication::processEvents();
-  int differ = 0;
-  for (int x = 1; x <= GridSize; ++x) {
-    for (int y = 1; y <= GridSize; ++y) differ += created.Grid(x, y) != form.CurrentSociety().Grid(x, y);
-  }
-  EXPECT_GT(differ, 0);
+  EXPECT_GT(CellsThatDiffer(created, form.CurrentSociety()), 0);
 }
 
 TEST_F(WindowFixture, EveryControlHasItsPlaceTextAndFont) {
@@ -277,13 +297,8 @@ TEST_F(WindowFixture, ArrowsMoveTheSelectionAndSpaceTicksTheCheckBox) {
 }
 
 TEST_F(WindowFixture, AStartClickedDuringARunStartsTheNextRunAfterIt) {
-  form->RadioGroup1->SetItemIndex(0);
-  bool queued = false;
-  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
-    if (!queued) QueueClick(form->BitBtn1);
-    queued = true;
-  });
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  AtFirstTurn([this] { QueueClick(form->BitBtn1); });
+  RunOneRound();
   EXPECT_EQ(Log().size(), 2);  // the queued click waited
   QApplication::processEvents();
   const QStringList log = Log();
@@ -293,13 +308,8 @@ TEST_F(WindowFixture, AStartClickedDuringARunStartsTheNextRunAfterIt) {
 }
 
 TEST_F(WindowFixture, AnEndClickedDuringARunClosesTheWindowAfterIt) {
-  form->RadioGroup1->SetItemIndex(0);
-  bool queued = false;
-  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
-    if (!queued) QueueClick(form->BitBtn2);
-    queued = true;
-  });
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  AtFirstTurn([this] { QueueClick(form->BitBtn2); });
+  RunOneRound();
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(Log().back(), "Normal End of Job");
   QApplication::processEvents();
@@ -307,21 +317,16 @@ TEST_F(WindowFixture, AnEndClickedDuringARunClosesTheWindowAfterIt) {
 }
 
 TEST_F(WindowFixture, AMapRepaintRequestedDuringARunReplacesTheSocietyOnlyAfterIt) {
-  form->RadioGroup1->SetItemIndex(0);
   bool requested = false;
-  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
-    if (!requested) form->MapBox->update();
+  AtFirstTurn([&] {
+    form->MapBox->update();
     requested = true;
   });
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  RunOneRound();
   const Society after_run = form->CurrentSociety();
   ASSERT_TRUE(requested);
   QTest::qWait(100);  // repaints come through the event loop, on Qt's update timer
-  int differ = 0;
-  for (int x = 1; x <= GridSize; ++x) {
-    for (int y = 1; y <= GridSize; ++y) differ += after_run.Grid(x, y) != form->CurrentSociety().Grid(x, y);
-  }
-  EXPECT_GT(differ, 0);  // the map's repaint made a new society after the run
+  EXPECT_GT(CellsThatDiffer(after_run, form->CurrentSociety()), 0);  // a new society, after the run
 }
 
 TEST_F(WindowFixture, ASmallWindowScrollsAndBlackensOnlyThePartOfTheMapWithinItsSize) {
@@ -356,15 +361,10 @@ TEST_F(WindowFixture, TextTypedIntoTheReadOutsAndLogIsNeverReadBack) {
 }
 
 TEST_F(WindowFixture, StartClickedManyTimesDuringARunGivesThatManyRunsInTurn) {
-  form->RadioGroup1->SetItemIndex(0);
-  int queued = 0;
-  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
-    if (queued == 0) {
-      for (int k = 0; k < 5; ++k) QueueClick(form->BitBtn1);
-    }
-    ++queued;
+  AtFirstTurn([this] {
+    for (int k = 0; k < 5; ++k) QueueClick(form->BitBtn1);
   });
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  RunOneRound();
   QApplication::processEvents();
   const QStringList log = Log();
   ASSERT_EQ(log.size(), 12);  // the first run and five more, one after another
@@ -375,13 +375,8 @@ TEST_F(WindowFixture, StartClickedManyTimesDuringARunGivesThatManyRunsInTurn) {
 }
 
 TEST_F(WindowFixture, ClosingTheWindowDuringARunClosesItAfterTheRun) {
-  form->RadioGroup1->SetItemIndex(0);
-  bool queued = false;
-  QObject::connect(form->Edit2, &QLineEdit::textChanged, form.get(), [&] {
-    if (!queued) QCoreApplication::postEvent(form->windowHandle(), new QCloseEvent);
-    queued = true;
-  });
-  QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+  AtFirstTurn([this] { QCoreApplication::postEvent(form->windowHandle(), new QCloseEvent); });
+  RunOneRound();
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(Log().back(), "Normal End of Job");
   QApplication::processEvents();
