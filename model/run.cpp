@@ -5,8 +5,8 @@
 namespace vorendal {
 
 std::string RoundLogLine(std::int32_t round, std::int32_t moves) {
-  // At most 10 characters (three digits, " : ", four digits), so the
-  // 50-character cap of the original text buffer never takes effect.
+  // At most 14 characters (a round of up to seven digits, " : ", a count of
+  // up to four), so a 50-character cap on the line would never cut it.
   std::string line = std::to_string(round);
   line += " : ";
   line += std::to_string(moves);
