@@ -4,9 +4,9 @@
 # Tab and Enter press End and the program exits 0; End clicked during a run
 # ends the program, with code 0, once the run is over; on a screen scaled by
 # 2 the map stays crisp.
-# usage: window_e2e.sh VORENDAL SCREEN_GRAB MAP_CHECK
+# usage: window_e2e.sh VORENDAL SCREEN_GRAB MAP_CHECK STRAIGHT_TO_SCREEN
 set -euo pipefail
-vorendal=$1 grab=$2 check=$3
+vorendal=$1 grab=$2 check=$3 straight=$4
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -89,3 +89,6 @@ sleep 1
 "$check" "$work/scaled.png" 2
 kill "$app"; wait "$app" 2>/dev/null || true
 app=
+
+# Drawing outside a paint is on the screen when the call returns.
+"$straight" "$grab"
