@@ -37,7 +37,49 @@ TStaticText::TStaticText(QWidget* parent) : QLabel(parent) {
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
 
-void TEdit::Refresh() { RenderNow(this); }
+TEdit::Look TEdit::CurrentLook() const {
+  return Look{hasSelectedText(), isEnabled(), underMouse(), isActiveWindow(),
+              mapTo(window(), QPoint(0, 0)), devicePixelRatioF()};
+}
+
+void TEdit::Refresh() {
+  // A focused edit blinks its cursor: always paint it anew.
+  if (hasFocus()) {
+    RenderNow(this);
+    return;
+  }
+  constexpr qsizetype kMostLooks = 4096;  // every turn number and then some
+  if (const Look look = CurrentLook(); !(look == look_)) {
+    ForgetLooks();
+    look_ = look;
+  }
+  // Where the cursor stands decides how far long text is scrolled.
+  const QString key = text() + QChar(0) + QString::number(cursorPosition());
+  if (const auto kept = looks_.constFind(key); kept != looks_.constEnd()) {
+    if (ShowNow(this, *kept)) return;
+  }
+  QImage painted;
+  if (RenderNow(this, &painted) && !painted.isNull() && looks_.size() < kMostLooks) {
+    looks_.insert(key, painted);
+  }
+}
+
+// Palette, font, style, enabled state and the like: every look kept may be
+// out of date.
+void TEdit::changeEvent(QEvent* event) {
+  ForgetLooks();
+  QLineEdit::changeEvent(event);
+}
+
+void TEdit::resizeEvent(QResizeEvent* event) {
+  ForgetLooks();
+  QLineEdit::resizeEvent(event);
+}
+
+void TEdit::moveEvent(QMoveEvent* event) {
+  ForgetLooks();
+  QLineEdit::moveEvent(event);
+}
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);

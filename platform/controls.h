@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,6 +48,27 @@ class TEdit : public QLineEdit {
   void SetText(const QString& text) { setText(text); }
   // Repaints the edit at once, before returning, and nothing else.
   void Refresh();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  // A run shows the same numbers round after round. The pixels Qt painted
+  // for each text are kept and shown again while nothing else that could
+  // change the edit's look has changed, which saves painting it anew.
+  struct Look {
+    bool selection, enabled, hovered, active;
+    QPoint at;
+    qreal ratio;
+    friend bool operator==(const Look&, const Look&) = default;
+  };
+  Look CurrentLook() const;
+  void ForgetLooks() { looks_.clear(); }
+
+  QHash<QString, QImage> looks_;
+  Look look_{};
 };
 
 class TMemo : public QPlainTextEdit {

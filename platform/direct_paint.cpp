@@ -6,7 +6,8 @@
 
 namespace vorendal {
 
-bool PaintNow(QWidget* widget, const QRect& rect, const std::function<void(QPainter&)>& draw) {
+bool PaintNow(QWidget* widget, const QRect& rect, const std::function<void(QPainter&)>& draw,
+              QImage* painted) {
   QWidget* top = widget->window();
   QWindow* handle = top->windowHandle();
   QBackingStore* store = top->backingStore();
@@ -24,15 +25,37 @@ bool PaintNow(QWidget* widget, const QRect& rect, const std::function<void(QPain
     painter.translate(offset);
     draw(painter);
   }
+  if (painted != nullptr) {
+    *painted = QImage();
+    // Raster backing stores paint into an image we can read back.
+    if (auto* pixels = dynamic_cast<QImage*>(store->paintDevice());
+        pixels != nullptr && visible == QRegion(rect)) {
+      const qreal ratio = pixels->devicePixelRatio();
+      const QRect device(QPointF((offset + rect.topLeft()) * ratio).toPoint(),
+                         QSizeF(rect.size() * ratio).toSize());
+      *painted = pixels->copy(device);
+      painted->setDevicePixelRatio(ratio);
+    }
+  }
   store->endPaint();
   store->flush(on_window, handle);
   return true;
 }
 
-bool RenderNow(QWidget* widget) {
-  return PaintNow(widget, widget->rect(), [widget](QPainter& painter) {
-    widget->render(&painter, QPoint(0, 0), QRegion(),
-                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+bool RenderNow(QWidget* widget, QImage* painted) {
+  return PaintNow(
+      widget, widget->rect(),
+      [widget](QPainter& painter) {
+        widget->render(&painter, QPoint(0, 0), QRegion(),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+      },
+      painted);
+}
+
+bool ShowNow(QWidget* widget, const QImage& painted) {
+  return PaintNow(widget, widget->rect(), [&painted, widget](QPainter& painter) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(widget->rect(), painted);
   });
 }
 

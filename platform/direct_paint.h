@@ -7,6 +7,7 @@
 // to the window system before it returns, leaving Qt's pending paints alone.
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 #include <functional>
@@ -18,9 +19,15 @@ namespace vorendal {
 // Calls draw with a painter whose coordinates are the widget's own, clipped
 // to the visible part of `rect`, then flushes that part. Does nothing while
 // the window is not on the screen. Returns whether anything was painted.
-bool PaintNow(QWidget* widget, const QRect& rect, const std::function<void(QPainter&)>& draw);
+// When `painted` is given and the whole of `rect` was visible, it receives
+// the pixels the window now holds there, in device pixels.
+bool PaintNow(QWidget* widget, const QRect& rect, const std::function<void(QPainter&)>& draw,
+              QImage* painted = nullptr);
 
 // Renders the widget as its paint event draws it, straight to the screen.
-bool RenderNow(QWidget* widget);
+bool RenderNow(QWidget* widget, QImage* painted = nullptr);
+
+// Puts pixels that PaintNow handed back on the screen again.
+bool ShowNow(QWidget* widget, const QImage& painted);
 
 }  // namespace vorendal

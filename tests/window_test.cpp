@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QWindow>
 #include <cstdio>
@@ -422,6 +423,43 @@ TEST_F(WindowFixture, AHundredRunsInASessionKeepTheLogAndTheMemoryFlat) {
 #if !defined(__SANITIZE_ADDRESS__)
   EXPECT_LT(after_all - after_first, 1024);
 #endif
+}
+
+// What the window's backing store holds where the widget is.
+QImage StorePixels(QWidget* widget) {
+  auto* store = dynamic_cast<QImage*>(widget->window()->backingStore()->paintDevice());
+  if (store == nullptr) return {};
+  const qreal ratio = store->devicePixelRatio();
+  const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+  return store->copy(QRect((QPointF(at) * ratio).toPoint(), (QSizeF(widget->size()) * ratio).toSize()));
+}
+
+// A read-out shows the pixels it kept for a text again; they must be the
+// pixels Qt paints for it now, whatever changed in between.
+TEST_F(WindowFixture, AReadOutShowsExactlyWhatQtPaintsForItsText) {
+  TEdit* edit = form->Edit2;
+  auto expect_as_qt_paints = [&](const char* when) {
+    for (const QString text : {"7", "2000", "7", "2000", "1999"}) {
+      edit->SetText(text);
+      edit->Refresh();
+      const QImage ours = StorePixels(edit);
+      edit->repaint();  // Qt's own paint, for comparison
+      ASSERT_FALSE(ours.isNull());
+      EXPECT_EQ(ours, StorePixels(edit)) << when << ": " << text.toStdString();
+    }
+  };
+  expect_as_qt_paints("at first");
+  SetColor(edit, QPalette::Base, QColor(255, 255, 160));
+  expect_as_qt_paints("after a palette change");
+  edit->setFont(MakeFont("Times New Roman", 15));
+  expect_as_qt_paints("after a font change");
+  edit->setEnabled(false);
+  expect_as_qt_paints("disabled");
+  edit->setEnabled(true);
+  edit->resize(60, 25);
+  expect_as_qt_paints("after a resize");
+  edit->setFocus();
+  expect_as_qt_paints("with the focus");
 }
 
 TEST(WindowFonts, NamedFacesResolveToInstalledSubstitutes) {
