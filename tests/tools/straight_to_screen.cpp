@@ -3,7 +3,10 @@
 // map is blackened and a read-out set and refreshed, and another process
 // takes a screenshot right after each call.
 // usage: straight-to-screen SCREEN_GRAB
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QtTest/QTest>
 #include <cstdio>
@@ -24,13 +27,17 @@ int Lit(const QImage& image) {
 }
 
 QImage Grab(const char* tool, const QWidget* widget) {
+  static const std::string file =
+      QDir::temp().filePath(QString("straight-to-screen-%1.png").arg(getpid())).toStdString();
   const QPoint at = widget->mapToGlobal(QPoint(0, 0));
-  const std::string command = std::string(tool) + " /tmp/straight-to-screen.png " +
+  const std::string command = std::string(tool) + " " + file + " " +
                               std::to_string(at.x()) + " " + std::to_string(at.y()) + " " +
                               std::to_string(widget->width()) + " " +
                               std::to_string(widget->height());
   if (std::system(command.c_str()) != 0) return {};
-  return QImage("/tmp/straight-to-screen.png").convertToFormat(QImage::Format_RGB32);
+  QImage shot = QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
+  std::remove(file.c_str());
+  return shot;
 }
 
 }  // namespace
