@@ -6,6 +6,19 @@
 
 namespace vorendal {
 
+namespace {
+
+// The control a tab stop gives the focus to: a radio group's selected item.
+QWidget* FocusTarget(QWidget* stop) {
+  if (auto* group = qobject_cast<TRadioGroup*>(stop)) {
+    const int index = group->ItemIndex();
+    return group->Item(index >= 0 ? index : 0);
+  }
+  return (stop->focusPolicy() & Qt::TabFocus) ? stop : nullptr;
+}
+
+}  // namespace
+
 TForm::TForm(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -64,22 +77,6 @@ void TForm::keyPressEvent(QKeyEvent* event) {
   }
   event->accept();
 }
-
-}  // namespace vorendal
-
-namespace vorendal {
-
-namespace {
-
-QWidget* FocusTarget(QWidget* stop) {
-  if (auto* group = qobject_cast<TRadioGroup*>(stop)) {
-    const int index = group->ItemIndex();
-    return group->Item(index >= 0 ? index : 0);
-  }
-  return (stop->focusPolicy() & Qt::TabFocus) ? stop : nullptr;
-}
-
-}  // namespace
 
 bool TForm::focusNextPrevChild(bool next) {
   if (tab_stops_.empty()) return QWidget::focusNextPrevChild(next);
