@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int repetitions = argc > 3 ? std::atoi(argv[3]) : 21;
-  const std::vector<std::string> run = {argv[1], "--seed", "60000000", "--rounds", "200",
-                                        "--minimum", "0.5", "--lifetime"};
+  const std::vector<std::string> run = {argv[1], "--seed",    "60000000", "--rounds",
+                                        "200",   "--minimum", "0.5",      "--lifetime"};
   const std::vector<std::string> floor = {argv[2]};
   const std::vector<std::string> paired_floor = {argv[2], "--pairs"};
   std::vector<double> run_ms, floor_ms, paired_ms;
@@ -78,11 +78,14 @@ int main(int argc, char** argv) {
     paired_ms.push_back(RunOnce(paired_floor).ms);
   }
   const double r = Median(run_ms), f = Median(floor_ms), p = Median(paired_ms);
-  std::printf("headless run (seed 60000000, 200 rounds, minimum 0.5, lifetime): median %.2f ms\n", r);
-  std::printf("floor (200 rounds of the shuffle alone):                        median %.2f ms\n", f);
-  std::printf("floor drawing in pairs, as the run does:                        median %.2f ms\n", p);
-  std::printf("ratio run / floor: %.2f   run / paired floor: %.2f   (%d repetitions each)\n",
-              r / f, r / p, repetitions);
+  std::printf("headless run (seed 60000000, 200 rounds, minimum 0.5, lifetime): median %.2f ms\n",
+              r);
+  std::printf("floor (200 rounds of the shuffle alone):                        median %.2f ms\n",
+              f);
+  std::printf("floor drawing in pairs, as the run does:                        median %.2f ms\n",
+              p);
+  std::printf("ratio run / floor: %.2f   run / paired floor: %.2f   (%d repetitions each)\n", r / f,
+              r / p, repetitions);
   std::printf("vorendal-run peak resident memory: %ld KiB\n", rss);
   return 0;
 }

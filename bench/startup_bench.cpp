@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
   }
   std::sort(ms.begin(), ms.end());
   std::sort(rss.begin(), rss.end());
-  std::printf("start-up, launch to first painted map: median %.1f ms (min %.1f, max %.1f, %d launches)\n",
-              ms[ms.size() / 2], ms.front(), ms.back(), launches);
+  std::printf(
+      "start-up, launch to first painted map: median %.1f ms (min %.1f, max %.1f, %d launches)\n",
+      ms[ms.size() / 2], ms.front(), ms.back(), launches);
   std::printf("window program peak resident memory at its first painted map: median %ld KiB\n",
               rss[rss.size() / 2]);
   return 0;

@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
     bare.setText(QString::number(i % 2000 + 1));
     bare.repaint();
   }
-  const double floor_us = Seconds(std::chrono::steady_clock::now() - start) * 1e6 /
-                          static_cast<double>(floor_turns);
+  const double floor_us =
+      Seconds(std::chrono::steady_clock::now() - start) * 1e6 / static_cast<double>(floor_turns);
   bare.hide();
 
   const FixedClock clock(60000000);
@@ -62,8 +62,9 @@ int main(int argc, char** argv) {
   std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
   std::printf("floor: bare edit set and repainted, %ld times: %.2f us each\n", floor_turns,
               floor_us);
-  std::printf("run: Form1, 200 rounds, minimum 0.5, LifeTime, 400000 turns in %.2f s: %.2f us per turn\n",
-              run_s, run_us);
+  std::printf(
+      "run: Form1, 200 rounds, minimum 0.5, LifeTime, 400000 turns in %.2f s: %.2f us per turn\n",
+      run_s, run_us);
   std::printf("ratio run / floor: %.2f\n", run_us / floor_us);
   std::printf("last log line: %s\n", qPrintable(form.Memo1->Lines().back()));
   rusage usage{};

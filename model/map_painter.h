@@ -7,10 +7,10 @@ namespace vorendal {
 class MapPainter {
  public:
   virtual ~MapPainter() = default;
-  virtual void StrategyMap() = 0;                       // the whole map black
-  virtual void DrawMap() = 0;                           // every agent's disc, agent 1 first
-  virtual void EraseCell(int X, int Y) = 0;             // one cell black
-  virtual void DrawAgentAt(int i, int X, int Y) = 0;    // agent i's disc at (X, Y)
+  virtual void StrategyMap() = 0;                     // the whole map black
+  virtual void DrawMap() = 0;                         // every agent's disc, agent 1 first
+  virtual void EraseCell(int X, int Y) = 0;           // one cell black
+  virtual void DrawAgentAt(int i, int X, int Y) = 0;  // agent i's disc at (X, Y)
 };
 
 class NullMapPainter final : public MapPainter {

@@ -38,8 +38,12 @@ TStaticText::TStaticText(QWidget* parent) : QLabel(parent) {
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
 
 TEdit::Look TEdit::CurrentLook() const {
-  return Look{hasSelectedText(), isEnabled(), underMouse(), isActiveWindow(),
-              mapTo(window(), QPoint(0, 0)), devicePixelRatioF()};
+  return Look{hasSelectedText(),
+              isEnabled(),
+              underMouse(),
+              isActiveWindow(),
+              mapTo(window(), QPoint(0, 0)),
+              devicePixelRatioF()};
 }
 
 void TEdit::Refresh() {

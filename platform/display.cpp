@@ -50,8 +50,7 @@ bool Headless(const QByteArray& platform) {
 void ConfigurePlatform() {
   // Whole-number scale factors keep every map pixel a whole block of device
   // pixels on high-density screens.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-      Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   // A run flushes a 40 x 21 read-out to the screen 400 000 times. Through
   // shared memory Qt waits for the X server at every flush (60-100 us under
   // Xvfb); a plain put-image is sent at once (about 25 us), so small flushes

@@ -63,7 +63,8 @@ bool TForm::event(QEvent* event) {
 
 void TForm::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  const auto held = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const auto held =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (!enter || held != Qt::NoModifier) {
     QWidget::keyPressEvent(event);
     return;

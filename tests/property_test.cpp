@@ -21,7 +21,8 @@ class InvariantWatch final : public MapPainter, public RunHost {
 
   void StrategyMap() override {}
   void DrawMap() override {  // the new society: remember every colour
-    for (int i = 1; i <= AgentCount; ++i) colours_[static_cast<std::size_t>(i)] = society_.Agents(i).Color;
+    for (int i = 1; i <= AgentCount; ++i)
+      colours_[static_cast<std::size_t>(i)] = society_.Agents(i).Color;
     ++societies;
   }
   void EraseCell(int X, int Y) override {

@@ -1,9 +1,10 @@
+#include "platform/random.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "golden.h"
-#include "platform/random.h"
 
 namespace vorendal {
 namespace {

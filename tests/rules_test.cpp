@@ -1,6 +1,7 @@
+#include "model/rules.h"
+
 #include <gtest/gtest.h>
 
-#include "model/rules.h"
 #include "recording_painter.h"
 #include "society_checks.h"
 
@@ -29,7 +30,11 @@ TEST_F(SmallSociety, SimilarityCountsLikeNeighboursOverFourCells) {
   };
   const Case cases[] = {
       {"no neighbours", {}, 0.0, false, false},
-      {"one like, three unlike", {{1, 10, 9}, {2, 11, 10}, {2, 10, 11}, {2, 9, 10}}, 0.25, true, false},
+      {"one like, three unlike",
+       {{1, 10, 9}, {2, 11, 10}, {2, 10, 11}, {2, 9, 10}},
+       0.25,
+       true,
+       false},
       {"one like alone", {{1, 9, 10}}, 0.25, true, false},
       {"two like", {{1, 10, 9}, {1, 10, 11}}, 0.5, true, true},
       {"all unlike", {{2, 10, 9}, {2, 11, 10}, {2, 10, 11}, {2, 9, 10}}, 0.0, false, false},
@@ -106,9 +111,9 @@ TEST_F(SmallSociety, MinimumZeroLetsEveryEmptyCellQualify) {
 }
 
 TEST(LikeNeighboursNeeded, MatchesComparingSharesForAnyMinimum) {
-  const std::pair<double, int> cases[] = {{0.0, 0},  {0.1, 1},  {0.25, 1},  {0.2500001, 2},
-                                          {0.5, 2},  {0.6, 3},  {0.75, 3},  {0.99, 4},
-                                          {1.0, 4},  {1.01, 5}, {-1.0, 0}};
+  const std::pair<double, int> cases[] = {{0.0, 0}, {0.1, 1},  {0.25, 1}, {0.2500001, 2},
+                                          {0.5, 2}, {0.6, 3},  {0.75, 3}, {0.99, 4},
+                                          {1.0, 4}, {1.01, 5}, {-1.0, 0}};
   for (const auto& [threshold, needed] : cases) {
     EXPECT_EQ(LikeNeighboursNeeded(threshold), needed) << threshold;
   }
@@ -159,7 +164,8 @@ TEST(FindNewCell, AgreesWithTheLiteralScanCandidateForCandidate) {
         ScanCandidates(society, i, threshold, candidates);
         const int color = society.Agents(i).Color;
         std::vector<int> fast;
-        if (needed <= 4) society.ForEachQualifying(color, needed, [&](int c) { fast.push_back(c); });
+        if (needed <= 4)
+          society.ForEachQualifying(color, needed, [&](int c) { fast.push_back(c); });
         ASSERT_EQ(static_cast<int>(fast.size()), candidates.count) << seed << " " << threshold;
         for (int k = 0; k < candidates.count; ++k) {
           const TNewCell want = candidates.cells[static_cast<std::size_t>(k)];

@@ -1,7 +1,8 @@
+#include "model/run.h"
+
 #include <gtest/gtest.h>
 
 #include "golden.h"
-#include "model/run.h"
 #include "recording_painter.h"
 #include "scripted_host.h"
 #include "society_checks.h"
@@ -65,7 +66,8 @@ TEST(Run, TalliesSoughtAndMovedAndTheLogCountsEverySeeker) {
   ASSERT_EQ(outcome->host.tallies.size(), 30u);
   bool someone_stayed = false;
   for (const RoundTally& t : outcome->host.tallies) {
-    EXPECT_EQ(outcome->host.log[static_cast<std::size_t>(t.Round - 1)], RoundLogLine(t.Round, t.Sought));
+    EXPECT_EQ(outcome->host.log[static_cast<std::size_t>(t.Round - 1)],
+              RoundLogLine(t.Round, t.Sought));
     EXPECT_LE(t.Moved, t.Sought);
     someone_stayed |= t.Moved < t.Sought;
   }
@@ -84,7 +86,8 @@ TEST(Run, ShuffleIsAFreshPermutationEachRound) {
   driver.ShuffleOrder();
   const auto first = driver.Order;
   std::vector<int> seen(AgentCount + 1, 0);
-  for (int k = 1; k <= AgentCount; ++k) ++seen[static_cast<std::size_t>(first[static_cast<std::size_t>(k)])];
+  for (int k = 1; k <= AgentCount; ++k)
+    ++seen[static_cast<std::size_t>(first[static_cast<std::size_t>(k)])];
   for (int k = 1; k <= AgentCount; ++k) EXPECT_EQ(seen[static_cast<std::size_t>(k)], 1) << k;
   // 40 000 draws per shuffle, and the result depends only on them.
   random.Randomize();
@@ -123,8 +126,8 @@ class ContentButStuck : public ::testing::Test {
         const bool in_block = x >= 11 && x <= 30 && y >= 11 && y <= 35;
         if (!in_block) {
           ++i;
-          society.PlaceAgent(i, TAgent{1, static_cast<std::uint8_t>(x),
-                                       static_cast<std::uint8_t>(y), 1});
+          society.PlaceAgent(
+              i, TAgent{1, static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 1});
         }
       }
     }

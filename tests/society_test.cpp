@@ -1,10 +1,11 @@
+#include "model/society.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "golden.h"
 #include "model/rules.h"
-#include "model/society.h"
 #include "society_checks.h"
 
 namespace vorendal {

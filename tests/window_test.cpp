@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
-#include <QWindow>
-#include <cstdio>
-#include <functional>
-#include <memory>
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWindow>
 #include <QtTest/QTest>
+#include <cstdio>
+#include <functional>
+#include <memory>
 
 #include "window/form1.h"
 
@@ -187,7 +186,8 @@ TEST_F(WindowFixture, StartsWithTheDesignedSettingsAndASocietyOnTheMap) {
   int discs = 0;
   for (int x = 1; x <= GridSize; ++x) {
     for (int y = 1; y <= GridSize; ++y) {
-      const bool lit = form->MapBox->Surface().pixel((x - 1) * 8 + 4, (y - 1) * 8 + 3) != 0xFF000000;
+      const bool lit =
+          form->MapBox->Surface().pixel((x - 1) * 8 + 4, (y - 1) * 8 + 3) != 0xFF000000;
       ASSERT_EQ(lit, s.Grid(x, y) != 0) << x << "," << y;
       discs += lit;
     }
@@ -256,9 +256,9 @@ TEST_F(WindowFixture, EnterClicksTheFocusedButtonOrElseEndUnlessTheLogTakesIt) {
     const char* name;
     QWidget* focus;
   };
-  for (const Case& c : {Case{"End", form->BitBtn2}, Case{"read-out", form->Edit1},
-                        Case{"radio group", form->RadioGroup2->Item(0)},
-                        Case{"check box", form->CheckBox1}}) {
+  for (const Case& c :
+       {Case{"End", form->BitBtn2}, Case{"read-out", form->Edit1},
+        Case{"radio group", form->RadioGroup2->Item(0)}, Case{"check box", form->CheckBox1}}) {
     SCOPED_TRACE(c.name);
     form->Show();
     form->activateWindow();
@@ -274,9 +274,8 @@ TEST_F(WindowFixture, EnterClicksTheFocusedButtonOrElseEndUnlessTheLogTakesIt) {
 
 TEST_F(WindowFixture, TabVisitsTheControlsInTheirOrderAndNeverTheStaticTexts) {
   TForm1& f = *form;
-  const std::vector<QWidget*> order = {f.BitBtn2,   f.RadioGroup2->Item(0), f.Edit1,
-                                       f.Edit2,     f.Memo1,                f.RadioGroup1->Item(1),
-                                       f.CheckBox1, f.BitBtn1};
+  const std::vector<QWidget*> order = {f.BitBtn2, f.RadioGroup2->Item(0), f.Edit1,     f.Edit2,
+                                       f.Memo1,   f.RadioGroup1->Item(1), f.CheckBox1, f.BitBtn1};
   ASSERT_EQ(QApplication::focusWidget(), f.BitBtn1);
   for (QWidget* next : order) {
     Press(Qt::Key_Tab);
@@ -418,8 +417,8 @@ TEST_F(WindowFixture, AHundredRunsInASessionKeepTheLogAndTheMemoryFlat) {
     ASSERT_TRUE(log[2 * run].startsWith("1 : ")) << run;
     ASSERT_EQ(log[2 * run + 1], "Normal End of Job") << run;
   }
-  std::printf("resident memory after the first run %ld KiB, after 100 runs %ld KiB\n",
-              after_first, after_all);
+  std::printf("resident memory after the first run %ld KiB, after 100 runs %ld KiB\n", after_first,
+              after_all);
 #if !defined(__SANITIZE_ADDRESS__)
   EXPECT_LT(after_all - after_first, 1024);
 #endif
@@ -431,7 +430,8 @@ QImage StorePixels(QWidget* widget) {
   if (store == nullptr) return {};
   const qreal ratio = store->devicePixelRatio();
   const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
-  return store->copy(QRect((QPointF(at) * ratio).toPoint(), (QSizeF(widget->size()) * ratio).toSize()));
+  return store->copy(
+      QRect((QPointF(at) * ratio).toPoint(), (QSizeF(widget->size()) * ratio).toSize()));
 }
 
 // A read-out shows the pixels it kept for a text again; they must be the

@@ -38,8 +38,7 @@ const TimeOfDayClock& TForm1::SystemClockInstance() {
   return clock;
 }
 
-TForm1::TForm1(const TimeOfDayClock& clock)
-    : random_(clock) {
+TForm1::TForm1(const TimeOfDayClock& clock) : random_(clock) {
   InitResources();
   CreateControls();
   FormCreate(this);

@@ -26,12 +26,14 @@ int main(int argc, char** argv) {
     for (int x = 0; x < 400; ++x) {
       const QRgb p = shot.pixel(x * scale, y * scale);
       for (int dy = 0; dy < scale; ++dy) {
-        for (int dx = 0; dx < scale; ++dx) blurred += shot.pixel(x * scale + dx, y * scale + dy) != p;
+        for (int dx = 0; dx < scale; ++dx)
+          blurred += shot.pixel(x * scale + dx, y * scale + dy) != p;
       }
       map.setPixel(x, y, p);
     }
   }
-  if (blurred != 0) std::fprintf(stderr, "map-check: %d screen pixels break their blocks\n", blurred);
+  if (blurred != 0)
+    std::fprintf(stderr, "map-check: %d screen pixels break their blocks\n", blurred);
   const QRgb black = qRgb(0, 0, 0), aqua = qRgb(0, 255, 255), red = qRgb(255, 0, 0);
   int discs = 0, empty = 0, bad = 0;
   for (int cx = 0; cx < 50; ++cx) {
@@ -51,7 +53,9 @@ int main(int argc, char** argv) {
       }
       if (!ok || (lit != 0 && lit < 20)) {
         ++bad;
-        if (bad <= 5) std::fprintf(stderr, "map-check: cell %d,%d is neither empty nor a disc\n", cx + 1, cy + 1);
+        if (bad <= 5)
+          std::fprintf(stderr, "map-check: cell %d,%d is neither empty nor a disc\n", cx + 1,
+                       cy + 1);
       } else if (lit == 0) {
         ++empty;
       } else {

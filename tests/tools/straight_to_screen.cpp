@@ -30,9 +30,8 @@ QImage Grab(const char* tool, const QWidget* widget) {
   static const std::string file =
       QDir::temp().filePath(QString("straight-to-screen-%1.png").arg(getpid())).toStdString();
   const QPoint at = widget->mapToGlobal(QPoint(0, 0));
-  const std::string command = std::string(tool) + " " + file + " " +
-                              std::to_string(at.x()) + " " + std::to_string(at.y()) + " " +
-                              std::to_string(widget->width()) + " " +
+  const std::string command = std::string(tool) + " " + file + " " + std::to_string(at.x()) + " " +
+                              std::to_string(at.y()) + " " + std::to_string(widget->width()) + " " +
                               std::to_string(widget->height());
   if (std::system(command.c_str()) != 0) return {};
   QImage shot = QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
@@ -63,7 +62,8 @@ int main(int argc, char** argv) {
   form.Map().DrawAgentAt(1, 1, 1);
   const QImage disc = Grab(argv[1], form.MapBox);
   const bool disc_shown = !disc.isNull() && (disc.pixel(4, 3) & 0xFFFFFF) != 0;
-  std::printf("map: a disc drawn at (1, 1) %s\n", disc_shown ? "is on the screen" : "is NOT on the screen");
+  std::printf("map: a disc drawn at (1, 1) %s\n",
+              disc_shown ? "is on the screen" : "is NOT on the screen");
   if (!disc_shown) ++failures;
 
   form.ShowTurn(1);
@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
   form.ShowTurn(2000);
   const QImage many = Grab(argv[1], form.Edit2);
   const bool changed = !one.isNull() && !many.isNull() && one != many;
-  std::printf("read-out: set from 1 to 2000 %s\n", changed ? "changes the screen" : "does NOT change the screen");
+  std::printf("read-out: set from 1 to 2000 %s\n",
+              changed ? "changes the screen" : "does NOT change the screen");
   if (!changed) ++failures;
   return failures == 0 ? 0 : 1;
 }
