@@ -35,6 +35,8 @@ class FixedClock final : public TimeOfDayClock {
 
 class RandomGenerator {
  public:
+  static constexpr std::uint32_t kMultiplier = 134775813u;
+
   // The clock must outlive the generator.
   explicit RandomGenerator(const TimeOfDayClock& clock) : clock_(&clock) {}
 
@@ -43,7 +45,7 @@ class RandomGenerator {
   // A uniform integer in 0..n-1 (0 when n is 0): the upper 32 bits of the
   // 64-bit product of the advanced seed and n.
   std::int32_t Random(std::int32_t n) {
-    RandSeed = RandSeed * 134775813u + 1u;
+    RandSeed = RandSeed * kMultiplier + 1u;
     return static_cast<std::int32_t>(
         (static_cast<std::uint64_t>(RandSeed) * static_cast<std::uint32_t>(n)) >> 32);
   }
@@ -54,13 +56,13 @@ class RandomGenerator {
   // step, so the two multiplications need not wait for each other.
   template <class F>
   void DrawPairs(int pairs, std::int32_t n, F&& f) {
-    constexpr std::uint32_t kMul = 134775813u;
-    constexpr std::uint32_t kMul2 = kMul * kMul;
-    constexpr std::uint32_t kAdd2 = kMul + 1u;
+    // Two steps at once: s * m^2 + (m + 1), modulo 2^32.
+    constexpr std::uint32_t kMul2 = kMultiplier * kMultiplier;
+    constexpr std::uint32_t kAdd2 = kMultiplier + 1u;
     const auto bound = static_cast<std::uint64_t>(static_cast<std::uint32_t>(n));
     std::uint32_t seed = RandSeed;
     for (int p = 0; p < pairs; ++p) {
-      const std::uint32_t first = seed * kMul + 1u;
+      const std::uint32_t first = seed * kMultiplier + 1u;
       const std::uint32_t second = seed * kMul2 + kAdd2;
       f(static_cast<std::int32_t>((first * bound) >> 32),
         static_cast<std::int32_t>((second * bound) >> 32));
